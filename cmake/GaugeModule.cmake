@@ -6,13 +6,18 @@
 #                    RC kestrin.rc             resource script
 #                    EXPORTS kestrin.map       linker version script
 #                    ART_COMMAND cmd args...   draws the bitmaps into ART_DIR
-#                    ART_DIR dir)
+#                    ART_DIR dir
+#                    OUTPUT_DIR dir            default: the modules folder
+#                    DEFINES NAME=value ...)   compile definitions
 #
 # The resource script is compiled once into a standard .res file; the Linux
 # module carries that file unchanged in its unmapped ELF section .gaures,
 # where the panel host reads it.
 function(add_gauge_module)
-  cmake_parse_arguments(M "" "NAME;RC;EXPORTS;ART_DIR" "SOURCES;ART_COMMAND;ART_DEPENDS" ${ARGN})
+  cmake_parse_arguments(M "" "NAME;RC;EXPORTS;ART_DIR;OUTPUT_DIR" "SOURCES;ART_COMMAND;ART_DEPENDS;DEFINES" ${ARGN})
+  if(NOT M_OUTPUT_DIR)
+    set(M_OUTPUT_DIR ${PANEL_MODULE_DIR})
+  endif()
   get_filename_component(rc_abs ${M_RC} ABSOLUTE)
   get_filename_component(rc_dir ${rc_abs} DIRECTORY)
   get_filename_component(map_abs ${M_EXPORTS} ABSOLUTE)
@@ -41,6 +46,7 @@ function(add_gauge_module)
   add_library(${M_NAME} MODULE ${M_SOURCES})
   add_dependencies(${M_NAME} ${M_NAME}_resources)
   target_link_libraries(${M_NAME} PRIVATE gauge_interface)
+  target_compile_definitions(${M_NAME} PRIVATE ${M_DEFINES})
   # Static records name only the fields the module sets; the rest, the host's
   # working state among them, are zero by design.
   target_compile_options(${M_NAME} PRIVATE -fvisibility=hidden -fno-exceptions -fno-rtti
@@ -50,7 +56,7 @@ function(add_gauge_module)
     -Wl,--no-undefined -Wl,--version-script=${map_abs})
   set_target_properties(${M_NAME} PROPERTIES
     PREFIX "" SUFFIX ".gau" OUTPUT_NAME ${M_NAME}
-    LIBRARY_OUTPUT_DIRECTORY ${PANEL_MODULE_DIR}
+    LIBRARY_OUTPUT_DIRECTORY ${M_OUTPUT_DIR}
     LINK_DEPENDS "${map_abs};${res}")
   add_custom_command(TARGET ${M_NAME} POST_BUILD
     COMMAND ${OBJCOPY} --add-section .gaures=${res}

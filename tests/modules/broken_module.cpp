@@ -1,0 +1,186 @@
+// A test module with a good gauge, "Good", and beside it a gauge "Broken"
+// carrying the one fault that FAULT_<name> selects; with no fault selected
+// "Broken" is sound but reads a variable token the host does not know.
+// FAULT_MODULE_ID breaks the module itself.
+#include "gauges.h"
+#include "module_helpers.h"
+#include "testmod_ids.h"
+
+namespace {
+
+extern GAUGEHDR good_gauge;
+extern GAUGEHDR broken_gauge;
+
+void nothing() {}
+
+// "Good": a face and a needle reading token 61 straight, 0 up to 100 right.
+NONLINEARITY good_table[] = {
+    {.point = {20, 5}, .value = 0, .degrees = 0},
+    {.point = {35, 15}, .value = 100, .degrees = 0},
+};
+
+ELEMENT_NEEDLE good_needle = {
+    .header = {
+        .element_type = ELEMENT_TYPE_NEEDLE,
+        .resource_id = IDB_TEST_NEEDLE,
+        .position = {20, 15},
+        .pivot_offset = {2, 2},
+        .gauge_header = &good_gauge,
+        .next_element = nullptr,
+        .failure_systems = nullptr,
+        .image_flags = IMAGE_FLAG_DRAW | IMAGE_FLAG_DYNAMIC,
+    },
+    .source_var = {.id = 61},
+    .callback = {.of_element = nullptr},
+    .nonlinearity = good_table,
+    .nonlinearity_count = 2,
+    .max_degrees_per_tick = 0,
+};
+
+ELEMENT_HEADER* good_children[] = {&good_needle.header, nullptr};
+
+ELEMENT_STATIC_IMAGE good_face = {
+    .header = {
+        .element_type = ELEMENT_TYPE_STATIC_IMAGE,
+        .resource_id = IDB_TEST_FACE,
+        .position = {0, 0},
+        .pivot_offset = {0, 0},
+        .gauge_header = &good_gauge,
+        .next_element = good_children,
+        .failure_systems = nullptr,
+        .image_flags = IMAGE_FLAG_DRAW,
+    },
+};
+
+ELEMENT_HEADER* good_roots[] = {&good_face.header, nullptr};
+MOUSERECT good_mouse[] = {MOUSE_PARENT(1), MOUSE_PARENT_END, MOUSE_LIST_END};
+
+// "Broken".
+#if defined(FAULT_TABLE_ORDER)
+NONLINEARITY broken_table[] = {
+    {.point = {20, 5}, .value = 0, .degrees = 0},
+    {.point = {35, 15}, .value = 50, .degrees = 0},
+    {.point = {20, 25}, .value = 20, .degrees = 0},
+};
+#else
+NONLINEARITY broken_table[] = {
+    {.point = {20, 5}, .value = 0, .degrees = 0},
+    {.point = {35, 15}, .value = 100, .degrees = 0},
+};
+#endif
+
+#if defined(FAULT_FAILURE_LIST)
+const FAILURE_RECORD broken_fail[] = {{.key = 20, .action = 2, .reserved = 0}, {.key = 0, .action = 3, .reserved = 0}};
+#else
+const FAILURE_RECORD broken_fail[] = {{.key = 20, .action = 2, .reserved = 0}, {.key = 0, .action = 0, .reserved = 0}};
+#endif
+
+extern ELEMENT_HEADER* broken_children[];
+
+ELEMENT_NEEDLE broken_needle = {
+    .header = {
+#if defined(FAULT_KIND)
+        .element_type = 2,
+#else
+        .element_type = ELEMENT_TYPE_NEEDLE,
+#endif
+#if defined(FAULT_BITMAP)
+        .resource_id = 999,
+#else
+        .resource_id = IDB_TEST_NEEDLE,
+#endif
+        .position = {20, 15},
+        .pivot_offset = {2, 2},
+        .gauge_header = &broken_gauge,
+#if defined(FAULT_CYCLE)
+        .next_element = broken_children,
+#else
+        .next_element = nullptr,
+#endif
+        .failure_systems = broken_fail,
+        .image_flags = IMAGE_FLAG_DRAW | IMAGE_FLAG_DYNAMIC,
+    },
+    .source_var = {.id = 70000},  // a token the host does not know
+    .callback = {.of_element = nullptr},
+    .nonlinearity = broken_table,
+#if defined(FAULT_TABLE_EMPTY)
+    .nonlinearity_count = 0,
+#else
+    .nonlinearity_count = sizeof broken_table / sizeof broken_table[0],
+#endif
+    .max_degrees_per_tick = 6,
+};
+
+ELEMENT_HEADER* broken_children[] = {&broken_needle.header, nullptr};
+
+ELEMENT_STATIC_IMAGE broken_face = {
+    .header = {
+        .element_type = ELEMENT_TYPE_STATIC_IMAGE,
+        .resource_id = IDB_TEST_FACE,
+        .position = {0, 0},
+        .pivot_offset = {0, 0},
+        .gauge_header = &broken_gauge,
+        .next_element = broken_children,
+        .failure_systems = broken_fail,
+        .image_flags = IMAGE_FLAG_DRAW,
+    },
+};
+
+ELEMENT_HEADER* broken_roots[] = {&broken_face.header, nullptr};
+
+#if defined(FAULT_MOUSE_SHAPE)
+MOUSERECT broken_mouse[] = {MOUSE_PARENT(2), MOUSE_LIST_END};
+#else
+MOUSERECT broken_mouse[] = {MOUSE_PARENT(2), MOUSE_PARENT_END, MOUSE_LIST_END};
+#endif
+
+GAUGEHDR good_gauge = {
+    .gauge_header_version = GAUGE_HEADER_VERSION_700,
+    .gauge_name = "Good",
+    .elements_list = good_roots,
+    .size_x_mm = 100,
+    .mouse_rect = good_mouse,
+};
+
+GAUGEHDR broken_gauge = {
+#if defined(FAULT_VERSION)
+    .gauge_header_version = 650,
+#else
+    .gauge_header_version = GAUGE_HEADER_VERSION_700,
+#endif
+#if defined(FAULT_NAME)
+    .gauge_name = "Bro\x01ken",
+#else
+    .gauge_name = "Broken",
+#endif
+    .elements_list = broken_roots,
+    .size_x_mm = 100,
+    .mouse_rect = broken_mouse,
+};
+
+GAUGEHDR* gauge_table[] = {&good_gauge, &broken_gauge, nullptr};
+
+}  // namespace
+
+extern "C" {
+
+GAUGE_EXPORT IMPORT_TABLE ImportTable = {
+    .panels = {.id = IMPORT_TABLE_PANELS_ID, .panels = nullptr},
+    .end = {.id = 0, .panels = nullptr},
+};
+
+GAUGE_EXPORT GAUGESLINKAGE Linkage = {
+#if defined(FAULT_MODULE_ID)
+    .module_id = 0x14,
+#else
+    .module_id = GAUGE_MODULE_ID,
+#endif
+    .module_init = nothing,
+    .module_deinit = nothing,
+    .flags = 0,
+    .module_version = 0,
+    .reserved = 0,
+    .gauges = gauge_table,
+};
+
+}  // extern "C"
