@@ -89,22 +89,10 @@ Module* Panel::LoadModule(const std::string& path, std::string* err) {
     return modules_.back().get();
 }
 
-std::vector<ElementState*> Panel::Chain(ELEMENT_HEADER* root) {
-    // The chain was validated: bounded, cycle-free, every pointer checked.
-    std::vector<ElementState*> out;
-    std::vector<ELEMENT_HEADER*> stack{root};
-    while (!stack.empty() && out.size() < kMaxElements) {
-        ELEMENT_HEADER* e = stack.back();
-        stack.pop_back();
-        auto it = installed_.find(e);
-        if (it != installed_.end()) out.push_back(it->second.get());
-        if (e->next_element) {
-            size_t n = 0;
-            while (e->next_element[n] && n < kMaxListEntries) ++n;
-            for (size_t i = n; i-- > 0;) stack.push_back(e->next_element[i]);
-        }
-    }
-    return out;
+const std::vector<ElementState*>& Panel::Chain(ELEMENT_HEADER* root) {
+    static const std::vector<ElementState*> none;
+    auto it = chains_.find(root);
+    return it == chains_.end() ? none : it->second;
 }
 
 bool Panel::InstallChain(ELEMENT_HEADER* root, Module* module, std::vector<ElementState*>* order) {
@@ -149,19 +137,23 @@ bool Panel::InstallChain(ELEMENT_HEADER* root, Module* module, std::vector<Eleme
         e->image_count = uint32_t(s.images.size());
         e->installed = 1;
         if (order) order->push_back(&s);
+        chains_[root].push_back(&s);
         installed_[e] = std::move(state);
     }
     return begin != entry->elements.end();
 }
 
 void Panel::KillChain(ELEMENT_HEADER* root) {
-    for (ElementState* s : Chain(root)) {
+    auto it = chains_.find(root);
+    if (it == chains_.end()) return;
+    for (ElementState* s : it->second) {
         ELEMENT_HEADER* e = s->element;
         e->images = nullptr;
         e->image_count = 0;
         e->installed = 0;
         installed_.erase(e);
     }
+    chains_.erase(it);
 }
 
 void Panel::SizeCanvas(PlacedGauge& g) {
@@ -418,7 +410,10 @@ void Panel::ServiceInstall(ELEMENT_HEADER* root, RESOURCE_HANDLE handle) {
         Diagnose("element_list_install called with a resource handle that is not the module's own; ignored");
         return;
     }
-    KillChain(root);
+    if (chains_.count(root)) {
+        Diagnose("element_list_install called for a chain that is already installed; ignored");
+        return;
+    }
     InstallChain(root, module, nullptr);
 }
 
@@ -437,7 +432,13 @@ void Panel::ServicePlot(ELEMENT_HEADER* root) {
 }
 
 void Panel::ServiceKill(ELEMENT_HEADER* root) {
-    if (KnownRoot(root, "element_list_kill")) KillChain(root);
+    if (!KnownRoot(root, "element_list_kill")) return;
+    for (auto& g : gauges_)
+        if (g.get() != current_ && std::find(g->roots.begin(), g->roots.end(), root) != g->roots.end()) {
+            Diagnose("element_list_kill called for a chain of another gauge on the panel; ignored");
+            return;
+        }
+    KillChain(root);
 }
 
 void Panel::ServiceMouseRegister(MOUSERECT* list, GAUGEHDR* gauge, bool on) {

@@ -129,7 +129,7 @@ private:
     void UpdateElement(ElementState& s);
     void PlotElement(ElementState& s, Bitmap& canvas);
     void KillChain(ELEMENT_HEADER* root);
-    std::vector<ElementState*> Chain(ELEMENT_HEADER* root);
+    const std::vector<ElementState*>& Chain(ELEMENT_HEADER* root);
     void SizeCanvas(PlacedGauge& g);
     void DrawGauge(PlacedGauge& g);
 
@@ -152,6 +152,8 @@ private:
     std::vector<std::unique_ptr<PlacedGauge>> gauges_;
     std::unordered_map<ELEMENT_HEADER*, Root> roots_;
     std::unordered_map<ELEMENT_HEADER*, std::unique_ptr<ElementState>> installed_;
+    // Installed chains by root, in drawing order.
+    std::unordered_map<ELEMENT_HEADER*, std::vector<ElementState*>> chains_;
     PlacedGauge* current_ = nullptr;  // gauge whose own routine is running
 };
 
