@@ -1,6 +1,6 @@
 /* Compiles the whole interface as C (and, through the same file, as C++),
  * and checks a static declaration in the way modules write them. */
-#include "gauges.h"
+#include "gauge_interface.h"
 
 static FAILURE_RECORD fail[] = {{21, 2, 0}, {0, 0, 0}};
 static NONLINEARITY table[] = {{{79, 141}, 0.0, 0.0}, {{117, 88}, 400.0, 0.0}};

@@ -3,7 +3,7 @@
 // and the gauge headers that Linkage lists.
 #pragma once
 
-#include "gauges.h"
+#include "gauge_interface.h"
 #include "module_helpers.h"
 
 namespace kestrin {

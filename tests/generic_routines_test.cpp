@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "gauges.h"
+#include "gauge_interface.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "gauges.h"
+#include "gauge_interface.h"
 #include "memory_map.h"
 
 namespace panel {

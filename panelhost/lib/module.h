@@ -10,7 +10,7 @@
 #include "bitmap.h"
 #include "bmp.h"
 #include "gauge_check.h"
-#include "gauges.h"
+#include "gauge_interface.h"
 #include "memory_map.h"
 #include "res_file.h"
 

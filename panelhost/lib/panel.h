@@ -38,7 +38,7 @@
 
 #include "bitmap.h"
 #include "calibration.h"
-#include "gauges.h"
+#include "gauge_interface.h"
 #include "module.h"
 #include "variables.h"
 

@@ -2,7 +2,7 @@
 // carrying the one fault that FAULT_<name> selects; with no fault selected
 // "Broken" is sound but reads a variable token the host does not know.
 // FAULT_MODULE_ID breaks the module itself.
-#include "gauges.h"
+#include "gauge_interface.h"
 #include "module_helpers.h"
 #include "testmod_ids.h"
 

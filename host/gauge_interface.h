@@ -1,7 +1,7 @@
 /* The gauge interface, all of it: include this one header. Modules declare
  * their gauges with these records; the host reads and drives them. */
-#ifndef GAUGE_HOST_GAUGES_H
-#define GAUGE_HOST_GAUGES_H
+#ifndef GAUGE_HOST_GAUGE_INTERFACE_H
+#define GAUGE_HOST_GAUGE_INTERFACE_H
 
 #include "conventions.h"
 #include "elements.h"
@@ -12,4 +12,4 @@
 #include "mouse.h"
 #include "panels.h"
 
-#endif /* GAUGE_HOST_GAUGES_H */
+#endif /* GAUGE_HOST_GAUGE_INTERFACE_H */
