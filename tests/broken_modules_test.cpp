@@ -29,7 +29,7 @@ TEST(BrokenModules, EachFaultIsNamedAndTheGoodGaugeStillWorks) {
         std::string err;
         panel::Module* m = p.LoadModule(TestModule(c.fault), &err);
         ASSERT_NE(m, nullptr) << err;
-        ASSERT_EQ(m->gauges().size(), 2u);
+        ASSERT_EQ(m->gauges().size(), 3u);
         const panel::GaugeEntry& broken = m->gauges()[1];
         EXPECT_FALSE(broken.ok);
         EXPECT_NE(broken.error.find(c.error), std::string::npos) << broken.error;

@@ -1,17 +1,36 @@
 // A test module with a good gauge, "Good", and beside it a gauge "Broken"
 // carrying the one fault that FAULT_<name> selects; with no fault selected
 // "Broken" is sound but reads a variable token the host does not know.
-// FAULT_MODULE_ID breaks the module itself.
+// FAULT_MODULE_ID breaks the module itself. "Old" is a version-610 gauge
+// driven through its own routines.
 #include "gauge_interface.h"
 #include "module_helpers.h"
 #include "testmod_ids.h"
+
+extern "C" GAUGE_EXPORT IMPORT_TABLE ImportTable;
 
 namespace {
 
 extern GAUGEHDR good_gauge;
 extern GAUGEHDR broken_gauge;
+extern GAUGEHDR old_gauge;
 
 void nothing() {}
+
+PANELS* services() { return ImportTable.panels.panels; }
+
+// A click sends the key event whose id is the value of variable 73.
+MODULE_VAR click_var = {.id = 73};
+int32_t good_click(const PIXPOINT*, uint32_t) {
+    services()->lookup_var(&click_var);
+    services()->trigger_key_event(uint32_t(click_var.value), 0);
+    return 1;
+}
+
+// Every callback round sends key event 1000 + its service id.
+void good_gauge_cb(GAUGEHDR*, int32_t service_id, uintptr_t) {
+    services()->trigger_key_event(1000 + uint32_t(service_id), 0);
+}
 
 // "Good": a face and a needle reading token 61 straight, 0 up to 100 right.
 NONLINEARITY good_table[] = {
@@ -53,7 +72,12 @@ ELEMENT_STATIC_IMAGE good_face = {
 };
 
 ELEMENT_HEADER* good_roots[] = {&good_face.header, nullptr};
-MOUSERECT good_mouse[] = {MOUSE_PARENT(1), MOUSE_PARENT_END, MOUSE_LIST_END};
+MOUSERECT good_mouse[] = {
+    MOUSE_PARENT(1),
+    MOUSE_CHILD(0, 0, 10, 10, MOUSE_CURSOR_HAND, good_click),
+    MOUSE_PARENT_END,
+    MOUSE_LIST_END,
+};
 
 // "Broken".
 #if defined(FAULT_TABLE_ORDER)
@@ -140,6 +164,7 @@ GAUGEHDR good_gauge = {
     .elements_list = good_roots,
     .size_x_mm = 100,
     .mouse_rect = good_mouse,
+    .gauge_callback = good_gauge_cb,
 };
 
 GAUGEHDR broken_gauge = {
@@ -158,7 +183,85 @@ GAUGEHDR broken_gauge = {
     .mouse_rect = broken_mouse,
 };
 
-GAUGEHDR* gauge_table[] = {&good_gauge, &broken_gauge, nullptr};
+// "Old": the version-610 way. Its needle's value routine is given the
+// source variable, and shows twice its value.
+FLOAT64 old_cb(MODULE_VAR* source) { return source->value * 2; }
+
+ELEMENT_NEEDLE old_needle = {
+    .header = {
+        .element_type = ELEMENT_TYPE_NEEDLE,
+        .resource_id = IDB_TEST_NEEDLE,
+        .position = {20, 15},
+        .pivot_offset = {2, 2},
+        .gauge_header = &old_gauge,
+        .next_element = nullptr,
+        .failure_systems = nullptr,
+        .image_flags = IMAGE_FLAG_DRAW | IMAGE_FLAG_DYNAMIC,
+    },
+    .source_var = {.id = 61},
+    .callback = {.of_var = old_cb},
+    .nonlinearity = good_table,
+    .nonlinearity_count = 2,
+    .max_degrees_per_tick = 6,
+    .axis_point = {14, 2},
+};
+
+ELEMENT_HEADER* old_children[] = {&old_needle.header, nullptr};
+
+ELEMENT_STATIC_IMAGE old_face = {
+    .header = {
+        .element_type = ELEMENT_TYPE_STATIC_IMAGE,
+        .resource_id = IDB_TEST_FACE,
+        .position = {0, 0},
+        .pivot_offset = {0, 0},
+        .gauge_header = &old_gauge,
+        .next_element = old_children,
+        .failure_systems = nullptr,
+        .image_flags = IMAGE_FLAG_DRAW,
+    },
+};
+
+ELEMENT_HEADER* old_roots[] = {&old_face.header, nullptr};
+MOUSERECT old_mouse[] = {
+    MOUSE_PARENT(3),
+    MOUSE_CHILD(0, 0, 10, 10, MOUSE_CURSOR_HAND, good_click),
+    MOUSE_PARENT_END,
+    MOUSE_LIST_END,
+};
+
+void old_query() { services()->element_list_query(old_roots[0]); }
+void old_install(RESOURCE_HANDLE resources) {
+    services()->element_list_install(old_roots[0], resources);
+    const HOST_IMAGE* face = old_roots[0]->images;
+    const PIXPOINT size = {face ? int32_t(face->width) : 0, face ? int32_t(face->height) : 0};
+    services()->mouse_list_install(old_mouse, &old_gauge, &size);
+    services()->mouse_list_register(old_mouse, &old_gauge);
+}
+void old_initialize() { services()->element_list_initialize(old_roots[0]); }
+void old_update() { services()->element_list_update(old_roots[0]); }
+void old_generate(uint32_t phase) { services()->element_list_generate(old_roots[0], phase); }
+void old_draw() { services()->element_list_plot(old_roots[0]); }
+void old_kill() {
+    services()->mouse_list_unregister(old_mouse, &old_gauge);
+    services()->element_list_kill(old_roots[0]);
+}
+
+GAUGEHDR old_gauge = {
+    .gauge_header_version = GAUGE_HEADER_VERSION_610,
+    .gauge_name = "Old",
+    .elements_list = old_roots,
+    .query_routine = old_query,
+    .install_routine = old_install,
+    .initialize_routine = old_initialize,
+    .update_routine = old_update,
+    .generate_routine = old_generate,
+    .draw_routine = old_draw,
+    .kill_routine = old_kill,
+    .size_x_mm = 57,
+    .mouse_rect = nullptr,
+};
+
+GAUGEHDR* gauge_table[] = {&good_gauge, &broken_gauge, &old_gauge, nullptr};
 
 }  // namespace
 
