@@ -53,7 +53,8 @@ typedef struct GAUGEHDR {
     /* HOST: placement on the panel, from install until kill. */
     PIXPOINT position;  /* panel pixels of the gauge's top-left corner */
     uint32_t installed; /* 1 from install until kill */
-    /* The host's record of this placed gauge; opaque to modules. */
+    /* The host's record of this placed gauge, opaque to modules. Owned by
+     * the host; valid from install until kill. */
     void* host_data;
 } GAUGEHDR;
 

@@ -36,7 +36,9 @@ typedef struct MOUSERECT {
     uint32_t click_flags; /* MOUSE_FLAG_*, on child areas */
     uint32_t event_id;    /* key event sent by the host on a click; 0: none */
     MOUSE_ROUTINE routine; /* child areas; null elsewhere */
-    void* routine_data;   /* 0 in every module */
+    /* Data for the mouse routine, 0 in every module. Owned by the module;
+     * static. */
+    void* routine_data;
 } MOUSERECT;
 
 #ifdef __cplusplus

@@ -82,6 +82,7 @@ Module* Panel::LoadModule(const std::string& path, std::string* err) {
     Active guard(this);
     std::unique_ptr<Module> m = Module::Load(path, Services(), err);
     if (!m) return nullptr;
+    for (const std::string& w : m->warnings()) Diagnose(w);
     for (const GaugeEntry& g : m->gauges())
         if (g.ok)
             for (ELEMENT_HEADER** r = g.header->elements_list; *r; ++r) roots_[*r] = {m.get(), &g};
