@@ -22,6 +22,8 @@ TEST(BrokenModules, EachFaultIsNamedAndTheGoodGaugeStillWorks) {
         {"cycle", "element 3 (needle, bitmap 101): is reached twice"},
         {"name", "gauge #2: name has a character that is not printable"},
         {"failure_list", "element 1 (static_image, bitmap 100): failure list entry 1 has key 0 but is not all zero"},
+        {"outside_name", "gauge #2: name is missing, outside the module or longer than 64 characters"},
+        {"data_routine", "gauge \"Broken\" (#2): kill routine points outside the module's code"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fault);
@@ -29,7 +31,7 @@ TEST(BrokenModules, EachFaultIsNamedAndTheGoodGaugeStillWorks) {
         std::string err;
         panel::Module* m = p.LoadModule(TestModule(c.fault), &err);
         ASSERT_NE(m, nullptr) << err;
-        ASSERT_EQ(m->gauges().size(), 3u);
+        ASSERT_EQ(m->gauges().size(), 4u);
         const panel::GaugeEntry& broken = m->gauges()[1];
         EXPECT_FALSE(broken.ok);
         EXPECT_NE(broken.error.find(c.error), std::string::npos) << broken.error;
@@ -52,6 +54,22 @@ TEST(BrokenModules, ABrokenModuleRecordFailsTheWholeModule) {
     EXPECT_EQ(err, "fault_module_id.gau: Linkage module id is 20, not 19 (0x13)");
     EXPECT_EQ(p.LoadModule(TestModule("no_such_fault"), &err), nullptr);
     EXPECT_NE(err.find("fault_no_such_fault.gau: cannot load"), std::string::npos) << err;
+}
+
+TEST(BrokenModules, AModuleWithoutResourcesLoadsButItsGaugesFail) {
+    const std::string bare = ::testing::TempDir() + "bare.gau";
+    const std::string cmd = "objcopy --remove-section .gaures " + TestModule("none") + " " + bare;
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    panel::Panel p;
+    std::string err;
+    panel::Module* m = p.LoadModule(bare, &err);
+    ASSERT_NE(m, nullptr) << err;
+    ASSERT_EQ(m->warnings().size(), 1u);
+    EXPECT_NE(m->warnings()[0].find("bare.gau: no resources:"), std::string::npos) << m->warnings()[0];
+    for (const panel::GaugeEntry& g : m->gauges()) {
+        EXPECT_FALSE(g.ok) << g.name;
+        EXPECT_NE(g.error.find("bitmap 100 is not in the module's resources"), std::string::npos) << g.error;
+    }
 }
 
 TEST(BrokenModules, AnUnknownTokenReadsZeroAndIsReportedOnce) {

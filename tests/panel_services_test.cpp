@@ -3,6 +3,10 @@
 // gauge that installs, draws and registers its mouse list itself.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
+#include <limits>
+
 #include "panel.h"
 #include "test_paths.h"
 
@@ -72,6 +76,71 @@ TEST_F(Services, AVersion610GaugeDrivesItselfThroughTheServices) {
     EXPECT_EQ(face->images, nullptr);
     EXPECT_EQ(face->installed, 0u);
     EXPECT_TRUE(panel_.diagnostics().empty());
+}
+
+}  // namespace
+
+namespace {
+
+// Canvas pixels of the box (x, y, w, h) equal the bitmap's, texel for texel.
+void ExpectDrawnAt(const panel::Bitmap& canvas, const HOST_IMAGE& img, int x, int y) {
+    for (int j = 0; j < int(img.height); ++j)
+        for (int i = 0; i < int(img.width); ++i) {
+            const uint8_t* want = img.pixels + size_t(j) * img.stride + size_t(i) * 4;
+            const uint8_t* got = canvas.at(x + i, y + j);
+            EXPECT_EQ(std::memcmp(want, got, 4), 0) << "bitmap " << img.resource_id << " texel " << i << ", " << j;
+        }
+}
+
+TEST_F(Services, SlidersIconsAndMovingImagesFollowTheirReadings) {
+    std::string err;
+    panel::PlacedGauge* g = panel_.Place(module_, "Parts", &err);
+    ASSERT_NE(g, nullptr) << err;
+    ASSERT_EQ(g->elements.size(), 4u);
+    auto* slider = reinterpret_cast<ELEMENT_SLIDER*>(g->elements[1]->element);
+    auto* icon = reinterpret_cast<ELEMENT_ICON*>(g->elements[2]->element);
+    auto* mark = reinterpret_cast<ELEMENT_MOVING_IMAGE*>(g->elements[3]->element);
+    EXPECT_EQ(icon->header.image_count, 2u);
+    EXPECT_EQ(mark->header.image_count, 2u);  // the mark and its companion
+    EXPECT_EQ(mark->header.images[1].width, 40u);
+    // The two icon images must tell apart for the drawing checks below.
+    ASSERT_NE(std::memcmp(icon->header.images[0].pixels + 4 * 9, icon->header.images[1].pixels + 4 * 9, 4), 0);
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double slide, icon, x, y;
+        double offset;
+        uint32_t image;
+        double px, py;
+    } cases[] = {
+        {40, 0, 20, 12, -10, 0, 20, 12},
+        {0, 1, 100, -5, 0, 1, 35, 5},
+        {-8, 1.7, 6, 25, 2, 1, 6, 25},
+        {nan, 5, nan, nan, 0, 1, 5, 5},
+        {12, -2, 35, 24, -3, 0, 35, 24},
+        {1, nan, 0, 0, -0.25, 0, 5, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.slide);
+        panel_.variables().Set(61, c.slide);
+        panel_.variables().Set(64, c.icon);
+        panel_.variables().Set(65, c.x);
+        panel_.variables().Set(79, c.y);
+        panel_.Frame();
+        EXPECT_EQ(slider->x.offset, 0);
+        EXPECT_EQ(slider->y.offset, c.offset);
+        EXPECT_EQ(icon->image_index, c.image);
+        EXPECT_EQ(mark->x.position, c.px);
+        EXPECT_EQ(mark->y.position, c.py);
+        // Drawn in chain order: the slider, the icon, then the mark centred
+        // on its position, on top of whatever it overlaps.
+        const int mx = int(std::lround(c.px - 3)), my = int(std::lround(c.py - 3));
+        const int sy = 20 + int(std::lround(c.offset));
+        auto under_mark = [&](int x, int y, int w, int h) { return x < mx + 6 && mx < x + w && y < my + 6 && my < y + h; };
+        if (!under_mark(2, sy, 4, 2)) ExpectDrawnAt(g->canvas, slider->header.images[0], 2, sy);
+        if (!under_mark(30, 2, 8, 8)) ExpectDrawnAt(g->canvas, icon->header.images[c.image], 30, 2);
+        ExpectDrawnAt(g->canvas, mark->header.images[0], mx, my);
+    }
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // carrying the one fault that FAULT_<name> selects; with no fault selected
 // "Broken" is sound but reads a variable token the host does not know.
 // FAULT_MODULE_ID breaks the module itself. "Old" is a version-610 gauge
-// driven through its own routines.
+// driven through its own routines; "Parts" holds a slider, an icon and a
+// moving image.
 #include "gauge_interface.h"
 #include "module_helpers.h"
 #include "testmod_ids.h"
@@ -14,6 +15,7 @@ namespace {
 extern GAUGEHDR good_gauge;
 extern GAUGEHDR broken_gauge;
 extern GAUGEHDR old_gauge;
+extern GAUGEHDR parts_gauge;
 
 void nothing() {}
 
@@ -175,10 +177,15 @@ GAUGEHDR broken_gauge = {
 #endif
 #if defined(FAULT_NAME)
     .gauge_name = "Bro\x01ken",
+#elif defined(FAULT_OUTSIDE_NAME)
+    .gauge_name = reinterpret_cast<const char*>(uintptr_t{0x10}),
 #else
     .gauge_name = "Broken",
 #endif
     .elements_list = broken_roots,
+#if defined(FAULT_DATA_ROUTINE)
+    .kill_routine = reinterpret_cast<GAUGE_ROUTINE>(broken_table),
+#endif
     .size_x_mm = 100,
     .mouse_rect = broken_mouse,
 };
@@ -261,7 +268,87 @@ GAUGEHDR old_gauge = {
     .mouse_rect = nullptr,
 };
 
-GAUGEHDR* gauge_table[] = {&good_gauge, &broken_gauge, &old_gauge, nullptr};
+// "Parts": y slider on token 61, icon on token 64, moving image on 65 and 79.
+ELEMENT_MOVING_IMAGE parts_mark = {
+    .header = {
+        .element_type = ELEMENT_TYPE_MOVING_IMAGE,
+        .resource_id = IDB_TEST_MARK,
+        .position = {0, 0},
+        .pivot_offset = {0, 0},
+        .gauge_header = &parts_gauge,
+        .next_element = nullptr,
+        .failure_systems = nullptr,
+        .image_flags = IMAGE_FLAG_DRAW | IMAGE_FLAG_DYNAMIC,
+    },
+    .x = {.source_var = {.id = 65}, .min = 5, .max = 35, .callback = {}},
+    .y = {.source_var = {.id = 79}, .min = 5, .max = 25, .callback = {}},
+};
+
+ELEMENT_HEADER* parts_icon_children[] = {&parts_mark.header, nullptr};
+
+ELEMENT_ICON parts_icon = {
+    .header = {
+        .element_type = ELEMENT_TYPE_ICON,
+        .resource_id = IDB_TEST_ICON,
+        .position = {30, 2},
+        .pivot_offset = {0, 0},
+        .gauge_header = &parts_gauge,
+        .next_element = parts_icon_children,
+        .failure_systems = nullptr,
+        .image_flags = IMAGE_FLAG_DRAW | IMAGE_FLAG_DYNAMIC | IMAGE_FLAG_LUMINOUS,
+    },
+    .source_var = {.id = 64},
+    .callback = {},
+    .switch_mode = 3,
+    .scale = 0,
+    .offset = 0,
+    .image_count = 2,
+};
+
+ELEMENT_HEADER* parts_slider_children[] = {&parts_icon.header, nullptr};
+
+ELEMENT_SLIDER parts_slider = {
+    .header = {
+        .element_type = ELEMENT_TYPE_SLIDER,
+        .resource_id = IDB_TEST_SLIDER,
+        .position = {2, 20},
+        .pivot_offset = {0, 0},
+        .gauge_header = &parts_gauge,
+        .next_element = parts_slider_children,
+        .failure_systems = nullptr,
+        .image_flags = IMAGE_FLAG_DRAW | IMAGE_FLAG_DYNAMIC | IMAGE_FLAG_LUMINOUS,
+    },
+    .x = {.source_var = {.id = 0}, .scale = 0, .callback = {}},
+    .y = {.source_var = {.id = 61}, .scale = -0.25, .callback = {}},
+};
+
+ELEMENT_HEADER* parts_children[] = {&parts_slider.header, nullptr};
+
+ELEMENT_STATIC_IMAGE parts_face = {
+    .header = {
+        .element_type = ELEMENT_TYPE_STATIC_IMAGE,
+        .resource_id = IDB_TEST_FACE,
+        .position = {0, 0},
+        .pivot_offset = {0, 0},
+        .gauge_header = &parts_gauge,
+        .next_element = parts_children,
+        .failure_systems = nullptr,
+        .image_flags = IMAGE_FLAG_DRAW,
+    },
+};
+
+ELEMENT_HEADER* parts_roots[] = {&parts_face.header, nullptr};
+MOUSERECT parts_mouse[] = {MOUSE_PARENT(4), MOUSE_PARENT_END, MOUSE_LIST_END};
+
+GAUGEHDR parts_gauge = {
+    .gauge_header_version = GAUGE_HEADER_VERSION_700,
+    .gauge_name = "Parts",
+    .elements_list = parts_roots,
+    .size_x_mm = 100,
+    .mouse_rect = parts_mouse,
+};
+
+GAUGEHDR* gauge_table[] = {&good_gauge, &broken_gauge, &old_gauge, &parts_gauge, nullptr};
 
 }  // namespace
 

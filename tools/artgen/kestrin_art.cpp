@@ -1,6 +1,7 @@
 // The bitmaps of Kestrin.gau: file names, sizes and depths as its resource
 // script and gauges expect them, and the pictures drawn so far.
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -149,13 +150,22 @@ void Tick(cairo_t* cr, double value, double r_outer, double length, double width
 
 void DrawCard(Picture& p, const std::string& label) {
     cairo_t* cr = p.cr();
-    cairo_set_source_rgb(cr, 0.24, 0.27, 0.33);
+    // Each label gets its own muted fill, so that cards tell apart even
+    // where they are too small to carry their label.
+    uint32_t h = 2166136261u;
+    for (unsigned char c : label) h = (h ^ c) * 16777619u;
+    cairo_set_source_rgb(cr, 0.18 + (h & 0xff) / 255.0 * 0.3, 0.18 + ((h >> 8) & 0xff) / 255.0 * 0.3,
+                         0.18 + ((h >> 16) & 0xff) / 255.0 * 0.3);
     cairo_paint(cr);
     cairo_rectangle(cr, 0.5, 0.5, p.width() - 1, p.height() - 1);
     cairo_set_source_rgb(cr, 0.55, 0.6, 0.7);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
-    const double size = std::min(p.height() * 0.5, p.width() / (0.65 * double(label.size())));
+    double size = p.height() * 0.4;
+    p.UseFont("DejaVuSans-Bold.ttf", size);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr, label.c_str(), &e);
+    if (e.width > p.width() * 0.85) size *= p.width() * 0.85 / e.width;
     if (size >= 4) {
         p.UseFont("DejaVuSans-Bold.ttf", size);
         cairo_set_source_rgb(cr, 0.9, 0.9, 0.92);
