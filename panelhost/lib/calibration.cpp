@@ -67,6 +67,14 @@ double Calibration::TurnAt(double reading) const {
     return turns_.back();
 }
 
+bool BuildNeedleCalibration(const ELEMENT_NEEDLE& n, Calibration* out, std::string* err) {
+    std::vector<CalPoint> table;
+    table.reserve(n.nonlinearity_count);
+    for (uint32_t i = 0; i < n.nonlinearity_count; ++i)
+        table.push_back({double(n.nonlinearity[i].point.x), double(n.nonlinearity[i].point.y), n.nonlinearity[i].value});
+    return out->Build(n.header.position.x, n.header.position.y, table, err);
+}
+
 double Calibration::DirectionOf(double turn) const {
     double d = std::fmod(first_direction_ + turn, 360.0);
     if (d < 0) d += 360.0;

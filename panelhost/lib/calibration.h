@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "gauge_interface.h"
+
 namespace panel {
 
 struct CalPoint {
@@ -46,6 +48,10 @@ private:
     double sign_ = 1;  // +1 rising table, -1 falling
     double lowest_ = 0;
 };
+
+// Builds a needle's calibration from its own table, pivot at its position.
+// The table must be readable (the gauge was validated).
+bool BuildNeedleCalibration(const ELEMENT_NEEDLE& needle, Calibration* out, std::string* err);
 
 // Direction from (px, py) towards (x, y), degrees clockwise from up.
 double ScreenDirection(double px, double py, double x, double y);

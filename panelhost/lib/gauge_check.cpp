@@ -148,13 +148,9 @@ private:
                                                       " is not between 1 and " + std::to_string(kMaxListEntries));
                 if (!n->nonlinearity || !mem_.Writable(n->nonlinearity, n->nonlinearity_count * sizeof(NONLINEARITY)))
                     return FailElement(number, e, "calibration table lies outside the module's writable data");
-                std::vector<CalPoint> table;
-                for (uint32_t i = 0; i < n->nonlinearity_count; ++i)
-                    table.push_back({double(n->nonlinearity[i].point.x), double(n->nonlinearity[i].point.y),
-                                     n->nonlinearity[i].value});
                 Calibration cal;
                 std::string why;
-                if (!cal.Build(e->position.x, e->position.y, table, &why)) return FailElement(number, e, why);
+                if (!BuildNeedleCalibration(*n, &cal, &why)) return FailElement(number, e, why);
                 return Bitmap(number, e, e->resource_id);
             }
             case ELEMENT_TYPE_SLIDER: {

@@ -126,12 +126,8 @@ bool Panel::InstallChain(ELEMENT_HEADER* root, Module* module, std::vector<Eleme
         }
         if (e->element_type == ELEMENT_TYPE_NEEDLE) {
             auto* n = reinterpret_cast<ELEMENT_NEEDLE*>(e);
-            std::vector<CalPoint> table;
-            for (uint32_t i = 0; i < n->nonlinearity_count; ++i)
-                table.push_back({double(n->nonlinearity[i].point.x), double(n->nonlinearity[i].point.y),
-                                 n->nonlinearity[i].value});
             std::string why;
-            s.calibration.Build(e->position.x, e->position.y, table, &why);
+            BuildNeedleCalibration(*n, &s.calibration, &why);  // validated
             for (uint32_t i = 0; i < n->nonlinearity_count; ++i) n->nonlinearity[i].degrees = s.calibration.turns()[i];
         }
         e->images = s.images.data();

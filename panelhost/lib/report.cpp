@@ -143,12 +143,8 @@ Json GaugeJson(const GaugeEntry& g) {
         const Calibration* have = nullptr;
         if (e.element->element_type == ELEMENT_TYPE_NEEDLE) {
             auto* n = reinterpret_cast<const ELEMENT_NEEDLE*>(e.element);
-            std::vector<CalPoint> table;
-            for (uint32_t i = 0; i < n->nonlinearity_count; ++i)
-                table.push_back({double(n->nonlinearity[i].point.x), double(n->nonlinearity[i].point.y),
-                                 n->nonlinearity[i].value});
             std::string why;
-            if (cal.Build(e.element->position.x, e.element->position.y, table, &why)) have = &cal;
+            if (BuildNeedleCalibration(*n, &cal, &why)) have = &cal;
         }
         elements.push_back(ElementJson(e.element, e.depth, have));
     }
