@@ -26,8 +26,7 @@ Json Failures(const FAILURE_RECORD* f) {
 
 bool Set(const void* p) { return p != nullptr; }
 
-Json Axis(const char* what, const MODULE_VAR& v, const VALUE_ROUTINE& cb) {
-    (void)what;
+Json Source(const MODULE_VAR& v, const VALUE_ROUTINE& cb) {
     return {{"source_token", v.id}, {"value_routine", Set(reinterpret_cast<const void*>(cb.of_element))}};
 }
 
@@ -43,7 +42,7 @@ Json ElementJson(const ELEMENT_HEADER* e, int depth, const Calibration* cal) {
     switch (e->element_type) {
         case ELEMENT_TYPE_NEEDLE: {
             auto* n = reinterpret_cast<const ELEMENT_NEEDLE*>(e);
-            j.update(Axis("", n->source_var, n->callback));
+            j.update(Source(n->source_var, n->callback));
             j["max_degrees_per_tick"] = n->max_degrees_per_tick;
             j["axis_point"] = Point(n->axis_point);
             Json table = Json::array();
@@ -60,7 +59,7 @@ Json ElementJson(const ELEMENT_HEADER* e, int depth, const Calibration* cal) {
         case ELEMENT_TYPE_SLIDER: {
             auto* s = reinterpret_cast<const ELEMENT_SLIDER*>(e);
             for (auto [name, a] : {std::pair{"x", &s->x}, std::pair{"y", &s->y}}) {
-                Json axis = Axis(name, a->source_var, a->callback);
+                Json axis = Source(a->source_var, a->callback);
                 axis["scale"] = Number(a->scale);
                 j[name] = axis;
             }
@@ -68,7 +67,7 @@ Json ElementJson(const ELEMENT_HEADER* e, int depth, const Calibration* cal) {
         }
         case ELEMENT_TYPE_ICON: {
             auto* ic = reinterpret_cast<const ELEMENT_ICON*>(e);
-            j.update(Axis("", ic->source_var, ic->callback));
+            j.update(Source(ic->source_var, ic->callback));
             j["switch_mode"] = ic->switch_mode;
             j["scale"] = Number(ic->scale);
             j["offset"] = Number(ic->offset);
@@ -78,7 +77,7 @@ Json ElementJson(const ELEMENT_HEADER* e, int depth, const Calibration* cal) {
         case ELEMENT_TYPE_MOVING_IMAGE: {
             auto* m = reinterpret_cast<const ELEMENT_MOVING_IMAGE*>(e);
             for (auto [name, a] : {std::pair{"x", &m->x}, std::pair{"y", &m->y}}) {
-                Json axis = Axis(name, a->source_var, a->callback);
+                Json axis = Source(a->source_var, a->callback);
                 axis["min"] = Number(a->min);
                 axis["max"] = Number(a->max);
                 j[name] = axis;
