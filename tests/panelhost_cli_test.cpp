@@ -116,7 +116,8 @@ TEST(PanelhostProbe, ScriptedSessionReportsNeedleAndNumbersReadBackExactly) {
     const RunResult r2 = Panelhost("probe " + kKestrin + " --gauge Airspeed --set 61=0.1 --frames 1");
     ASSERT_EQ(r2.exit_code, 0) << r2.err;
     EXPECT_NE(r2.out.find("\"reading\": 0.1,"), std::string::npos) << r2.out;
-    const RunResult r3 = Panelhost("probe " + kKestrin + " --gauge Airspeed --set 61=nan --frames 2 --set 61=-inf --frames 1");
+    const RunResult r3 = Panelhost("probe " + kKestrin +
+                                   " --gauge Airspeed --set 61=nan --frames 2 --set 0x3d=-inf --frames 1 --service -1");
     ASSERT_EQ(r3.exit_code, 0) << r3.err;
     EXPECT_EQ(json::parse(r3.out)["gauges"][0]["elements"][1]["reading"], 0.0);
     EXPECT_EQ(json::parse(r3.out)["frame"], 3);
@@ -161,6 +162,9 @@ TEST(PanelhostArguments, BadInputGetsOneLineNamingIt) {
         {"probe " + kKestrin + " --gauge Airspeed --set 61=fast", "bad argument '--set 61=fast'", 2},
         {"probe " + kKestrin + " --gauge Airspeed --set x=1", "bad argument '--set x=1'", 2},
         {"probe " + kKestrin + " --gauge Airspeed --frames -3", "bad argument '--frames -3'", 2},
+        {"probe " + kKestrin + " --gauge Airspeed --set 61=1e999", "bad argument '--set 61=1e999'", 2},
+        {"probe " + kKestrin + " --gauge Airspeed --set 61=", "bad argument '--set 61='", 2},
+        {"probe " + kKestrin + " --gauge Airspeed --service 6x", "bad argument '--service 6x'", 2},
         {"probe " + kKestrin + " --gauge Airspeed --click Airspeed@1", "bad argument '--click Airspeed@1'", 2},
         {"probe " + kKestrin + " --gauge Airspeed --click fuel1@1,2", "gauge \"fuel1\" is not placed", 2},
         {"probe " + kKestrin + " --gauge Airspeed --wobble", "bad argument '--wobble'", 2},

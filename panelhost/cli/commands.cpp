@@ -2,6 +2,7 @@
 // a gauge.
 #include "commands.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -26,30 +27,34 @@ int Fail(const std::string& message, int code = 1) {
 }
 
 bool ParseDouble(const std::string& s, double* out) {
-    if (s.empty()) return false;
+    if (s.empty() || std::isspace(static_cast<unsigned char>(s[0]))) return false;
     errno = 0;
     char* end = nullptr;
     *out = std::strtod(s.c_str(), &end);
-    return end == s.c_str() + s.size() && !(errno == ERANGE && std::isfinite(*out) == false && s.find("inf") == std::string::npos);
+    // A finite number too large for a double is refused, not made infinite.
+    return end == s.c_str() + s.size() && !(errno == ERANGE && std::isinf(*out));
+}
+
+// Decimal, or hexadecimal with 0x; never octal, so 010 is ten.
+int Base(const std::string& digits) {
+    return digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X') ? 16 : 10;
 }
 
 bool ParseUnsigned(const std::string& s, uint64_t max, uint64_t* out) {
-    if (s.empty() || s[0] == '-' || s[0] == '+') return false;
+    if (s.empty() || !std::isdigit(static_cast<unsigned char>(s[0]))) return false;
     errno = 0;
     char* end = nullptr;
-    const unsigned long long v = std::strtoull(s.c_str(), &end, 0);
+    const unsigned long long v = std::strtoull(s.c_str(), &end, Base(s));
     if (errno != 0 || end != s.c_str() + s.size() || v > max) return false;
     *out = v;
     return true;
 }
 
 bool ParseInt(const std::string& s, int32_t* out) {
-    if (s.empty()) return false;
-    errno = 0;
-    char* end = nullptr;
-    const long v = std::strtol(s.c_str(), &end, 0);
-    if (errno != 0 || end != s.c_str() + s.size() || v < INT32_MIN || v > INT32_MAX) return false;
-    *out = int32_t(v);
+    const bool negative = !s.empty() && s[0] == '-';
+    uint64_t magnitude = 0;
+    if (!ParseUnsigned(negative ? s.substr(1) : s, uint64_t(INT32_MAX) + (negative ? 1 : 0), &magnitude)) return false;
+    *out = int32_t(negative ? -int64_t(magnitude) : int64_t(magnitude));
     return true;
 }
 
