@@ -69,6 +69,7 @@ private:
     bool Fail(const std::string& what) {
         entry_->error = "gauge " + Where() + ": " + what;
         entry_->elements.clear();
+        entry_->roots.clear();
         return false;
     }
     bool FailElement(int number, const ELEMENT_HEADER* e, const std::string& what) {
@@ -89,6 +90,7 @@ private:
             ELEMENT_HEADER* e = list[i];
             if (!e) return true;
             if (!CheckElement(e, depth)) return false;
+            if (depth == 0) entry_->roots.push_back(e);
         }
     }
 
@@ -249,6 +251,7 @@ std::string DescribeElement(int number, const ELEMENT_HEADER* e) {
 void CheckGauge(const MemoryMap& mem, const BitmapCheck& bitmaps, GaugeEntry* entry) {
     entry->ok = false;
     entry->elements.clear();
+    entry->roots.clear();
     Checker(mem, bitmaps, entry).Run();
 }
 

@@ -24,6 +24,7 @@ struct GaugeEntry {
     bool ok = false;
     std::string error;                  // when !ok: what and where
     std::vector<ElementInfo> elements;  // drawing order, when ok
+    std::vector<ELEMENT_HEADER*> roots; // the element list, when ok
 };
 
 // Answers whether a bitmap id is in the module's resources at a supported

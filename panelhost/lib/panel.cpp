@@ -85,7 +85,7 @@ Module* Panel::LoadModule(const std::string& path, std::string* err) {
     for (const std::string& w : m->warnings()) Diagnose(w);
     for (const GaugeEntry& g : m->gauges())
         if (g.ok)
-            for (ELEMENT_HEADER** r = g.header->elements_list; *r; ++r) roots_[*r] = {m.get(), &g};
+            for (ELEMENT_HEADER* r : g.roots) roots_[r] = {m.get(), &g};
     modules_.push_back(std::move(m));
     return modules_.back().get();
 }
@@ -179,7 +179,7 @@ PlacedGauge* Panel::Place(Module* module, const std::string& name, std::string* 
     g.module = module;
     g.entry = entry;
     g.header = entry->header;
-    for (ELEMENT_HEADER** r = g.header->elements_list; *r; ++r) g.roots.push_back(*r);
+    g.roots = entry->roots;
     for (auto& other : gauges_)
         if (other->header == g.header) {
             *err = module->file_name() + ": gauge \"" + name + "\" is already on the panel";
