@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "panel.h"
+#include "raster.h"
 
 namespace {
 
@@ -43,6 +44,32 @@ void AirspeedFrame(benchmark::State& state) {
     state.counters["pixels_per_frame"] = double(g->canvas.width) * g->canvas.height;
 }
 BENCHMARK(AirspeedFrame)->Unit(benchmark::kMicrosecond);
+
+// The two drawing steps of that frame on their own: the background blit
+// and the turned needle.
+void DrawingSteps(benchmark::State& state) {
+    panel::Panel p;
+    std::string err;
+    panel::Module* m = p.LoadModule(KESTRIN_GAU, &err);
+    if (!m) {
+        state.SkipWithError(err.c_str());
+        return;
+    }
+    const panel::Bitmap& face = m->FindBitmap(4096)->bitmap;
+    const panel::Bitmap& needle = m->FindBitmap(4352)->bitmap;
+    panel::Bitmap canvas = panel::Bitmap::Make(face.width, face.height);
+    double angle = 0;
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            panel::BlitOver(canvas, canvas.bounds(), face, 0, 0);
+        } else {
+            angle = angle >= 360 ? 0 : angle + 7.3;
+            panel::DrawRotated(canvas, canvas.bounds(), needle, 28, 7, 79, 77, angle);
+        }
+        benchmark::DoNotOptimize(canvas.pixels.data());
+    }
+}
+BENCHMARK(DrawingSteps)->Arg(0)->Arg(1)->ArgName("needle")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

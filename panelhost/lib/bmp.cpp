@@ -69,24 +69,31 @@ bool DecodeDib(const uint8_t* data, size_t size, Bitmap* out, DibInfo* info, std
     const uint8_t* palette = data + U32(data);
     const uint8_t* bits = palette + size_t(i.palette_size) * 4;
     const size_t row_bytes = RowBytes(i);
+    // The palette as decoded pixels; black entries are see-through.
+    uint8_t colours[256][4] = {};
+    for (uint32_t k = 0; k < i.palette_size && i.bits_per_pixel == 8; ++k) {
+        const uint8_t* e = palette + k * 4;
+        if (e[0] | e[1] | e[2]) colours[k][0] = e[2], colours[k][1] = e[1], colours[k][2] = e[0], colours[k][3] = 255;
+    }
     Bitmap b = Bitmap::Make(i.width, i.height);
     for (int y = 0; y < i.height; ++y) {
         const uint8_t* src = bits + row_bytes * size_t(i.top_down ? y : i.height - 1 - y);
         uint8_t* dst = b.row(y);
-        for (int x = 0; x < i.width; ++x, dst += 4) {
-            uint8_t r, g, bl;
-            if (i.bits_per_pixel == 8) {
+        if (i.bits_per_pixel == 8) {
+            for (int x = 0; x < i.width; ++x, dst += 4) {
                 const uint8_t index = src[x];
                 if (index >= i.palette_size)
-                    return Fail(err, "bitmap pixel (" + std::to_string(x) + ", " + std::to_string(y) +
-                                         ") uses colour " + std::to_string(index) + " of a " +
-                                         std::to_string(i.palette_size) + "-colour palette");
-                bl = palette[index * 4], g = palette[index * 4 + 1], r = palette[index * 4 + 2];
-            } else {
-                bl = src[x * 3], g = src[x * 3 + 1], r = src[x * 3 + 2];
+                    return Fail(err, "bitmap pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") uses colour " +
+                                         std::to_string(index) + " of a " + std::to_string(i.palette_size) +
+                                         "-colour palette");
+                std::memcpy(dst, colours[index], 4);
             }
-            if (r == 0 && g == 0 && bl == 0) continue;  // see-through, stays all zero
-            dst[0] = r, dst[1] = g, dst[2] = bl, dst[3] = 255;
+        } else {
+            for (int x = 0; x < i.width; ++x, dst += 4) {
+                const uint8_t bl = src[x * 3], g = src[x * 3 + 1], r = src[x * 3 + 2];
+                if ((r | g | bl) == 0) continue;  // see-through, stays all zero
+                dst[0] = r, dst[1] = g, dst[2] = bl, dst[3] = 255;
+            }
         }
     }
     *out = std::move(b);

@@ -5,7 +5,6 @@
 
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace panel {
 
@@ -58,12 +57,17 @@ bool FindElfSection(const std::vector<uint8_t>& file, const std::string& name,
 
 bool ReadElfSection(const std::string& path, const std::string& name, std::vector<uint8_t>* out,
                     std::string* err) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         *err = "cannot open " + path;
         return false;
     }
-    const std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> file(size_t(in.tellg()));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(file.data()), std::streamsize(file.size()))) {
+        *err = "cannot read " + path;
+        return false;
+    }
     if (!FindElfSection(file, name, out, err)) {
         *err = path + ": " + *err;
         return false;

@@ -23,7 +23,9 @@ Bitmap Bitmap::Make(int width, int height) {
     return b;
 }
 
-void Clear(Bitmap& dst) { std::fill(dst.pixels.begin(), dst.pixels.end(), uint8_t{0}); }
+void Clear(Bitmap& dst) {
+    if (!dst.pixels.empty()) std::memset(dst.pixels.data(), 0, dst.pixels.size());
+}
 
 namespace {
 
@@ -37,6 +39,12 @@ inline void Over(uint8_t* d, const uint8_t* s) {
     }
 }
 
+// floor() for coordinates well inside int range, without a library call.
+inline int Floor(double x) {
+    const int i = int(x);
+    return i - (x < i);
+}
+
 }  // namespace
 
 void BlitOver(Bitmap& dst, const Rect& clip, const Bitmap& src, int x, int y) {
@@ -45,7 +53,18 @@ void BlitOver(Bitmap& dst, const Rect& clip, const Bitmap& src, int x, int y) {
     for (int row = area.y; row < area.y + area.height; ++row) {
         uint8_t* d = dst.row(row) + size_t(area.x) * 4;
         const uint8_t* s = src.at(area.x - x, row - y);
-        for (int col = 0; col < area.width; ++col, d += 4, s += 4) Over(d, s);
+        for (int col = 0; col < area.width;) {
+            // Runs of opaque texels are copied whole.
+            int run = 0;
+            while (col + run < area.width && s[run * 4 + 3] == 255) ++run;
+            if (run > 0) {
+                std::memcpy(d, s, size_t(run) * 4);
+                d += run * 4, s += run * 4, col += run;
+                continue;
+            }
+            Over(d, s);
+            d += 4, s += 4, ++col;
+        }
     }
 }
 
@@ -78,15 +97,35 @@ void DrawRotated(Bitmap& dst, const Rect& clip, const Bitmap& src, int src_px, i
         const uint8_t* p = src.at(x, y);
         for (int k = 0; k < 4; ++k) out[k] += w * p[k];
     };
+    // Along a row the source coordinates are linear in the column: u = u0 +
+    // c * col, v = v0 - s * col. Narrow each row to the columns where both
+    // lie within the filter's reach of the source, [-1, width] x [-1, height].
+    auto narrow = [](double f0, double k, double lo, double hi, double* first, double* last) {
+        if (std::abs(k) < 1e-12) {
+            if (f0 < lo || f0 > hi) *first = 1, *last = 0;
+            return;
+        }
+        double a = (lo - f0) / k, b = (hi - f0) / k;
+        if (a > b) std::swap(a, b);
+        *first = std::max(*first, a), *last = std::min(*last, b);
+    };
     for (int row = area.y; row < area.y + area.height; ++row) {
-        uint8_t* d = dst.row(row) + size_t(area.x) * 4;
-        for (int col = area.x; col < area.x + area.width; ++col, d += 4) {
+        const double dy0 = row + 0.5 - pcy;
+        const double u0 = (0.5 - pcx) * c + dy0 * s + scx - 0.5, v0 = -(0.5 - pcx) * s + dy0 * c + scy - 0.5;
+        double first = area.x, last = area.x + area.width - 1;
+        narrow(u0, c, -1.0, src.width, &first, &last);
+        narrow(v0, -s, -1.0, src.height, &first, &last);
+        if (first > last) continue;
+        const int col0 = std::max(area.x, int(std::floor(first)) - 1);
+        const int col1 = std::min(area.x + area.width - 1, int(std::ceil(last)) + 1);
+        uint8_t* d = dst.row(row) + size_t(col0) * 4;
+        for (int col = col0; col <= col1; ++col, d += 4) {
             // Inverse rotation of the canvas pixel centre into the source.
             const double dx = col + 0.5 - pcx, dy = row + 0.5 - pcy;
             const double u = dx * c + dy * s + scx - 0.5;
             const double v = -dx * s + dy * c + scy - 0.5;
-            const double fu = std::floor(u), fv = std::floor(v);
-            const int ix = int(fu), iy = int(fv);
+            const int ix = Floor(u), iy = Floor(v);
+            const double fu = ix, fv = iy;
             if (ix < -1 || iy < -1 || ix >= src.width || iy >= src.height) continue;
             const float tx = float(u - fu), ty = float(v - fv);
             float acc[4] = {0, 0, 0, 0};
