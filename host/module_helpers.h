@@ -3,6 +3,7 @@
 #ifndef GAUGE_HOST_MODULE_HELPERS_H
 #define GAUGE_HOST_MODULE_HELPERS_H
 
+#include "linkage.h"
 #include "mouse.h"
 
 /* Marks ImportTable and Linkage, the only symbols a module exports. */
@@ -11,6 +12,15 @@
 #else
 #define GAUGE_EXPORT __attribute__((visibility("default")))
 #endif
+
+/* Defines the exported ImportTable, the same in every module: the slot the
+ * host fills with its services table, then the closing entry. Use at file
+ * scope, inside extern "C" in C++. */
+#define GAUGE_DEFINE_IMPORT_TABLE()                                            \
+    GAUGE_EXPORT IMPORT_TABLE ImportTable = {                                 \
+        {IMPORT_TABLE_PANELS_ID, 0},                                          \
+        {0, 0},                                                               \
+    }
 
 /* The parent area of a mouse list, carrying the gauge's help id. */
 #define MOUSE_PARENT(help)                                                    \

@@ -37,10 +37,7 @@ GAUGEHDR* gauge_table[] = {
 
 extern "C" {
 
-GAUGE_EXPORT IMPORT_TABLE ImportTable = {
-    .panels = {.id = IMPORT_TABLE_PANELS_ID, .panels = nullptr},
-    .end = {.id = 0, .panels = nullptr},
-};
+GAUGE_DEFINE_IMPORT_TABLE();
 
 GAUGE_EXPORT GAUGESLINKAGE Linkage = {
     .module_id = GAUGE_MODULE_ID,

@@ -192,13 +192,22 @@ int RunList(const std::vector<std::string>& args) {
     return 0;
 }
 
+// Parses the arguments and runs the session; on failure prints the error and
+// sets the exit code.
+bool Start(const std::vector<std::string>& args, bool want_output, Session* s, panel::Panel& p, Json* log,
+           int* code) {
+    std::string err;
+    if (!ParseSession(args, want_output, s, &err)) return (*code = Fail(err, 2), false);
+    if (!RunSession(*s, p, log, &err)) return (*code = Fail(err), false);
+    return true;
+}
+
 int RunProbe(const std::vector<std::string>& args) {
     Session s;
-    std::string err;
-    if (!ParseSession(args, false, &s, &err)) return Fail(err, 2);
     panel::Panel p;
     Json log;
-    if (!RunSession(s, p, &log, &err)) return Fail(err);
+    int code = 0;
+    if (!Start(args, false, &s, p, &log, &code)) return code;
     Json out = panel::DescribePanel(p);
     out["clicks"] = log["clicks"];
     out["settles"] = log["settles"];
@@ -208,12 +217,12 @@ int RunProbe(const std::vector<std::string>& args) {
 
 int RunRender(const std::vector<std::string>& args) {
     Session s;
-    std::string err;
-    if (!ParseSession(args, true, &s, &err)) return Fail(err, 2);
     panel::Panel p;
     Json log;
-    if (!RunSession(s, p, &log, &err)) return Fail(err);
+    int code = 0;
+    if (!Start(args, true, &s, p, &log, &code)) return code;
     if (p.frame() == 0) p.Frame();  // a gauge is drawn by its first frame
+    std::string err;
     if (!panel::WritePng(p.gauges().front()->canvas, s.output, &err)) return Fail(err);
     return 0;
 }

@@ -354,10 +354,7 @@ GAUGEHDR* gauge_table[] = {&good_gauge, &broken_gauge, &old_gauge, &parts_gauge,
 
 extern "C" {
 
-GAUGE_EXPORT IMPORT_TABLE ImportTable = {
-    .panels = {.id = IMPORT_TABLE_PANELS_ID, .panels = nullptr},
-    .end = {.id = 0, .panels = nullptr},
-};
+GAUGE_DEFINE_IMPORT_TABLE();
 
 GAUGE_EXPORT GAUGESLINKAGE Linkage = {
 #if defined(FAULT_MODULE_ID)
